@@ -20,6 +20,11 @@ public:
     // Every cell starts empty. Throws std::bad_alloc when the cells cannot be allocated and
     // ChartLib::ChartError when a dimension is negative.
     DataArray(int rows, int columns);
+    DataArray(const DataArray&) = default;
+    DataArray& operator=(const DataArray&) = default;
+    // The source is left 0 x 0, never with its old dimensions over emptied storage.
+    DataArray(DataArray&& other) noexcept;
+    DataArray& operator=(DataArray&& other) noexcept;
 
     int rowCount() const { return rows_; }
     int columnCount() const { return columns_; }
@@ -31,6 +36,7 @@ public:
     // Valid until the array is changed or destroyed.
     std::u16string_view text(int row, int column) const;
 
+    // The setters throw ChartError for a cell outside the array.
     void setNumber(int row, int column, double value);
     // Copies the text into the pool. Texts are never reclaimed while the array lives, so write
     // each text cell once. Throws ChartError for a text over 16,777,215 code units.
@@ -40,13 +46,16 @@ public:
     // Room for `codeUnits` more text code units, so that filling the array never reallocates.
     void reserveText(std::size_t codeUnits);
 
-    // Keeps columns 0 .. keptColumns-1 with every row and cell; drops the rest.
+    // Keeps columns 0 .. keptColumns-1 with every row and cell; drops the rest (nothing when
+    // keptColumns >= columnCount()). Throws ChartError when keptColumns is negative.
     void dropColumnsFrom(int keptColumns);
 
-    // Bytes held by the cells and the text pool (for memory budgets).
+    // Bytes the cells and a text pool of `textUnits` code units take (for memory budgets);
+    // SIZE_MAX when that does not fit in size_t. Throws ChartError for a negative argument.
     static std::size_t bytesFor(std::int64_t rows, std::int64_t columns, std::int64_t textUnits);
 
 private:
+    std::size_t checkedAt(int row, int column) const;
     std::size_t at(int row, int column) const {
         return static_cast<std::size_t>(column) * static_cast<std::size_t>(rows_) +
                static_cast<std::size_t>(row);

@@ -5,21 +5,14 @@
 
 #include <array>
 #include <optional>
-#include <stdexcept>
 #include <unordered_map>
 #include <vector>
 
+#include "chartlib/chart_error.h"
 #include "chartlib/data/data_array.h"
 #include "chartlib/model/series_style.h"
 
 namespace ChartLib {
-
-// A failure the chart control reports for an operation (an index out of range, a code it
-// does not know). The caller decides what it means; the control itself never ends anything.
-class ChartError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // Chart types the control draws.
 inline constexpr int kChartType2dBar = 1;
@@ -88,9 +81,11 @@ public:
     const SeriesStyle& seriesStyle(int series) const;
     Rgb fillColor(int series) const;  // set, or the control's automatic colour
     void setFillColor(int series, Rgb color);
+    void resetFillColor(int series);  // back to the automatic colour
     void setBrushStyle(int series, int style);
     void setPatternIndex(int series, int index);
     void setPatternColor(int series, Rgb color);
+    void resetPatternColor(int series);  // back to the default
     void setLabelLocation(int series, int location);
     void setLabelComponent(int series, int component);
     void setPercentFormat(int series, const QString& format);
