@@ -1,0 +1,50 @@
+#include "chartlib/chart.h"
+
+#include <QPainter>
+
+#include "chartlib/paint/chart_painter.h"
+#include "chartlib/twips.h"
+
+namespace ChartLib {
+
+Chart::Chart(QWidget* parent) : QWidget(parent) {
+    // The chart paints every pixel of its rectangle itself.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Chart::setChartData(DataArray&& table) {
+    model_.setChartData(std::move(table));
+    update();
+}
+
+void Chart::setShowLegend(bool show) {
+    model_.setShowLegend(show);
+    update();
+}
+
+void Chart::setChartType(int type) {
+    model_.setChartType(type);
+    update();
+}
+
+PlotRef Chart::Plot() {
+    update();
+    return PlotRef{model_};
+}
+
+DataGridRef Chart::DataGrid() {
+    update();
+    return DataGridRef{model_};
+}
+
+void Chart::Move(float left, std::int16_t top, float width, float height) {
+    setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                twipsToPixels(height));
+}
+
+void Chart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintChart(painter, model_, QRectF(rect()));
+}
+
+}  // namespace ChartLib

@@ -1,0 +1,92 @@
+#include "render/export_file.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <cmath>
+
+#include "chartlib/paint/chart_painter.h"
+
+namespace chartview {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// One logical pixel is 1/96 inch on every device, so every format shows the same picture.
+constexpr int kLogicalDpi = 96;
+
+bool writePng(const ChartLib::ChartModel& model, QSize size, double scale, QIODevice& device) {
+    const QSize pixels(static_cast<int>(std::ceil(size.width() * scale)),
+                       static_cast<int>(std::ceil(size.height() * scale)));
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        ChartLib::paintChart(painter, model, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    QImageWriter writer(&device, "png");
+    return writer.write(image);
+}
+
+bool writeSvg(const ChartLib::ChartModel& model, QSize size, QIODevice& device) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&device);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setResolution(kLogicalDpi);
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        return false;
+    }
+    ChartLib::paintChart(painter, model, QRectF(QPointF(0, 0), QSizeF(size)));
+    return painter.end();
+}
+
+bool writePdf(const ChartLib::ChartModel& model, QSize size, QIODevice& device) {
+    QPdfWriter pdf(&device);
+    pdf.setResolution(kLogicalDpi);
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / kLogicalDpi, QPageSize::Point));
+    QPainter painter;
+    if (!painter.begin(&pdf)) {
+        return false;
+    }
+    ChartLib::paintChart(painter, model, QRectF(QPointF(0, 0), QSizeF(size)));
+    return painter.end();
+}
+
+}  // namespace
+
+std::optional<std::string> exportChart(const ChartLib::ChartModel& model, QSize size, double scale,
+                                       const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return "cannot write " + QFile::encodeName(path).toStdString() + ": " +
+               file.errorString().toStdString();
+    }
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    bool drawn = false;
+    if (suffix == u"png"_s) {
+        drawn = writePng(model, size, scale, file);
+    } else if (suffix == u"svg"_s) {
+        drawn = writeSvg(model, size, file);
+    } else {
+        drawn = writePdf(model, size, file);
+    }
+    if (!drawn || !file.commit()) {
+        file.cancelWriting();
+        return "cannot write " + QFile::encodeName(path).toStdString() + ": " +
+               file.errorString().toStdString();
+    }
+    return std::nullopt;
+}
+
+}  // namespace chartview
