@@ -21,11 +21,18 @@ struct NumberFormat {
     bool general = true;        // no placeholder at all: general number display
 };
 
+// Reads any text without failing: what is not format syntax (a "," or "." with no placeholder
+// after it, placeholders after the suffix began, an unclosed quote) is literal text. Digit
+// counts are capped (340 integer, 30 fraction), so huge format texts cost no more than text.
 NumberFormat parseNumberFormat(const QString& text);
 
 // `value` in `format`: halves round away from zero; a zero whose format has no "0" before
 // the point gives "" there (so "#,###" turns 0 into ""). NaN and infinities give "NaN",
 // "Infinity" and "-Infinity" with the format's literal text. Never fails.
+// Rounding looks at the exact decimal value of the double ("%" shifts that value two places,
+// so 0.145, stored as 0.14499..., gives "14%"); a minus sign leads the text, prefix included,
+// and is dropped when the shown digits are all zero. A general format shows the shortest
+// text that reads back to the value ("1234.5", "1e+21"), its literal text after it.
 QString formatNumber(double value, const NumberFormat& format);
 
 }  // namespace ChartLib
