@@ -12,7 +12,7 @@ namespace chartview {
 // client area, the chart at its laid-out place), loaded once before it is first shown, and
 // from then on keeping the chart over the whole client area.
 class Form1 : public QWidget {
-  public:
+public:
     Form1();
 
     // Runs the load sequence; on failure the window must not be shown.
@@ -26,11 +26,11 @@ class Form1 : public QWidget {
 
     ChartLib::Chart& Chart1() { return *chart1_; }
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-  private:
+private:
     ChartLib::Chart* chart1_;
 };
 

@@ -15,7 +15,7 @@ namespace chartview {
 // pie: rows 0 (label cells) and 1 (Value1), columns 0..N.
 // Sized once from the file length and never grown; moved into the chart, never copied.
 class ChartTable {
-  public:
+public:
     enum class Orientation { Bar, Pie };
 
     // The table's last index N: `LastIndex` rounded to the nearest whole number, halves to
@@ -45,7 +45,7 @@ class ChartTable {
     // Hands the cells over; the table is empty afterwards.
     ChartLib::DataArray release() && { return std::move(cells_); }
 
-  private:
+private:
     Orientation orientation_;
     ChartLib::DataArray cells_;
 };

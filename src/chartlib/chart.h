@@ -13,7 +13,7 @@ namespace ChartLib {
 // and fills whatever rectangle it is moved to. It draws from the model on every paint, so
 // everything set before it is first shown is in the first frame.
 class Chart : public QWidget {
-  public:
+public:
     explicit Chart(QWidget* parent = nullptr);
 
     // The whole data, moved in: the caller's table is not referred to afterwards.
@@ -31,10 +31,10 @@ class Chart : public QWidget {
 
     const ChartModel& model() const { return model_; }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     ChartModel model_;
 };
 

@@ -11,7 +11,7 @@ namespace chartview {
 // A file opened read-only with plain POSIX calls, so that reads are exact and every failure
 // (open, read, close) is seen. Closed on destruction if close() was not called.
 class PosixReadFile {
-  public:
+public:
     // Opens `path` read-only, close-on-exec, and hints sequential access; nullopt when open fails.
     static std::optional<PosixReadFile> open(const std::string& path);
 
@@ -27,7 +27,7 @@ class PosixReadFile {
     // Closes the file; false when the system reports a failure.
     bool close();
 
-  private:
+private:
     explicit PosixReadFile(int fd) : fd_(fd) {}
 
     int fd_ = -1;

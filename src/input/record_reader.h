@@ -35,11 +35,15 @@ struct LengthFailure {
 std::variant<std::int64_t, LengthFailure> takeFileLength(const std::string& path);
 
 // `LastIndex`: length / 400 - 1 as a real division (1000 gives 1.5, 0 gives -1).
-inline double lastIndexFor(std::int64_t length) { return static_cast<double>(length) / 400.0 - 1.0; }
+inline double lastIndexFor(std::int64_t length) {
+    return static_cast<double>(length) / 400.0 - 1.0;
+}
 
 // Whole records in a file of `length` bytes: the records that the reading loop
 // "i = 0 while i <= LastIndex" reads. The bytes of a trailing partial record are never read.
-inline std::int64_t recordCountFor(std::int64_t length) { return length / kRecordSize; }
+inline std::int64_t recordCountFor(std::int64_t length) {
+    return length / kRecordSize;
+}
 
 // Receives whole records in file order: the index of the first and their bytes (a multiple
 // of 400). The span is valid only during the call.

@@ -27,13 +27,13 @@ QByteArray encodeFile(const std::vector<TestRecord>& records, int trailing = 0);
 
 // A temporary folder that holds the files of one test and is removed with it.
 class TempFiles {
-  public:
+public:
     TempFiles();
     // Writes `bytes` to `name` in the folder and returns its path.
     std::string write(const QString& name, const QByteArray& bytes);
     std::string path(const QString& name) const;
 
-  private:
+private:
     QTemporaryDir dir_;
 };
 

@@ -9,7 +9,7 @@ namespace chartview {
 // Appends JSON tokens to a string, written by hand so that every UTF-16 code unit, lone
 // surrogates included, survives as an escape and doubles round-trip exactly.
 class JsonWriter {
-  public:
+public:
     std::string& text() { return out_; }
 
     void string(QStringView text);
@@ -20,7 +20,7 @@ class JsonWriter {
     void key(const char* name);  // "name": (ASCII names)
     void raw(const char* token) { out_ += token; }
 
-  private:
+private:
     std::string out_;
 };
 

@@ -66,7 +66,7 @@ Token readToken(QStringView text, qsizetype at) {
 // token is either taken as format syntax by `accept` or, failing that, kept as literal text
 // by `appendLiteral`: the single fallback of the interpreter.
 class FormatParser {
-  public:
+public:
     explicit FormatParser(QStringView text) : text_(text) {}
 
     NumberFormat parse() {
@@ -86,7 +86,7 @@ class FormatParser {
         return format_;
     }
 
-  private:
+private:
     enum class Place : std::uint8_t { Prefix, Integer, Fraction, Suffix };
 
     // Caps that keep a format of 100,000 "0"s as cheap as a sane one: 340 integer places

@@ -46,7 +46,7 @@ QString describe(const ChartModel& model) {
 
 // Public, so that the cases of a table can drive it.
 class ObjectModel : public ::testing::Test {
-  public:
+public:
     ObjectModel() { model.setChartData(barTable(3)); }
     PlotRef Plot() { return PlotRef(model); }
     DataGridRef DataGrid() { return DataGridRef(model); }
