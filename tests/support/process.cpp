@@ -31,8 +31,7 @@ ProcessResult runProcess(const QString& program, const QStringList& arguments,
 }
 
 QString builtProgram(const QString& name) {
-    const QString dir = qEnvironmentVariable("CHARTVIEW_BIN_DIR");
-    return QDir(dir).filePath(name);
+    return QDir(QStringLiteral(CHARTVIEW_BIN_DIR)).filePath(name);
 }
 
 QProcessEnvironment environmentWithoutDisplay() {

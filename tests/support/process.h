@@ -23,7 +23,7 @@ ProcessResult runProcess(
     const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
     int timeoutMs = 30000);
 
-// The built program `name` (chartview, chartview-render, ...), from CHARTVIEW_BIN_DIR.
+// The built program `name` (chartview, chartview-render, ...) of this build tree.
 QString builtProgram(const QString& name);
 
 // The environment with no display of any kind.
