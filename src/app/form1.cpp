@@ -1,6 +1,9 @@
 #include "app/form1.h"
 
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QShortcut>
 
 #include "app/window_caption.h"
 #include "chart/load_sequence.h"
@@ -26,6 +29,19 @@ Form1::Form1() : chart1_(new ChartLib::Chart(this)) {
     setWindowTitle(u"Form1"_s);
     resize(ChartLib::twipsToPixels(kClientWidth), ChartLib::twipsToPixels(kClientHeight));
     chart1_->Move(kChartLeft, kChartTop, kChartWidth, kChartHeight);
+    addDesktopShortcuts();
+}
+
+void Form1::addDesktopShortcuts() {
+    // Fixed keys: the platform's standard Close and Quit sequences vary by theme, and a
+    // key bound twice would fire neither.
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_C), this, [this] { copyChartToClipboard(); });
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this, [this] { close(); });
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { close(); });
+}
+
+void Form1::copyChartToClipboard() {
+    QGuiApplication::clipboard()->setImage(chart1_->toImage(devicePixelRatioF()));
 }
 
 LoadOutcome Form1::Load(const LaunchFields& fields) {

@@ -31,6 +31,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Ctrl+C copies the chart as an image; Ctrl+W and Ctrl+Q close the window.
+    void addDesktopShortcuts();
+    void copyChartToClipboard();
+
     ChartLib::Chart* chart1_;
 };
 

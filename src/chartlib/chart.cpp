@@ -42,6 +42,14 @@ void Chart::Move(float left, std::int16_t top, float width, float height) {
                 twipsToPixels(height));
 }
 
+QImage Chart::toImage(qreal devicePixelRatio) const {
+    QImage image(size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    QPainter painter(&image);
+    paintChart(painter, model_, QRectF(QPointF(0, 0), QSizeF(size())));
+    return image;
+}
+
 void Chart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paintChart(painter, model_, QRectF(rect()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 #include <cstdint>
@@ -30,6 +31,10 @@ public:
     void Move(float left, std::int16_t top, float width, float height);
 
     const ChartModel& model() const { return model_; }
+
+    // The chart as drawn at its current size, at `devicePixelRatio` device pixels per
+    // logical pixel (for copying to the clipboard).
+    QImage toImage(qreal devicePixelRatio) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
