@@ -1,6 +1,7 @@
 #include "chart/memory_budget.h"
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
@@ -41,20 +42,31 @@ std::optional<std::uint64_t> cgroupRemaining() {
     return *limit > *used ? *limit - *used : 0;
 }
 
-std::optional<std::uint64_t> rlimitBytes(int resource) {
+// Pages of this process's address space (field 0 of statm) or of its data (field 5).
+std::uint64_t usedBytes(int statmField) {
+    std::ifstream statm("/proc/self/statm");
+    std::uint64_t pages = 0;
+    for (int field = 0; field <= statmField && statm >> pages; ++field) {
+    }
+    return pages * static_cast<std::uint64_t>(sysconf(_SC_PAGESIZE));
+}
+
+// What is left under a resource limit, given what is in use.
+std::optional<std::uint64_t> rlimitRemaining(int resource, int statmField) {
     rlimit limit{};
     if (getrlimit(resource, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) {
         return std::nullopt;
     }
-    return limit.rlim_cur;
+    const std::uint64_t used = usedBytes(statmField);
+    return limit.rlim_cur > used ? limit.rlim_cur - used : 0;
 }
 
 }  // namespace
 
 std::optional<std::uint64_t> availableMemoryBytes() {
     std::optional<std::uint64_t> smallest;
-    for (const auto& bound : {meminfoAvailable(), cgroupRemaining(), rlimitBytes(RLIMIT_AS),
-                              rlimitBytes(RLIMIT_DATA)}) {
+    for (const auto& bound : {meminfoAvailable(), cgroupRemaining(), rlimitRemaining(RLIMIT_AS, 0),
+                              rlimitRemaining(RLIMIT_DATA, 5)}) {
         if (bound) {
             smallest = smallest ? std::min(*smallest, *bound) : *bound;
         }

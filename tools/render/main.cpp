@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <new>
 #include <string>
 #include <variant>
 
@@ -30,6 +31,31 @@ int usageError(const std::string& message) {
     return static_cast<int>(chartview::ExitStatus::Usage);
 }
 
+// Writes what the options ask for; the chart is already loaded and placed.
+chartview::LoadOutcome writeOutputs(const chartview::RenderOptions& options,
+                                    const ChartLib::Chart& chart, const QString& caption) {
+    try {
+        if (!options.outputPath.isEmpty()) {
+            if (const auto error = chartview::exportChart(chart.model(), chart.size(),
+                                                          options.scale, options.outputPath)) {
+                return chartview::LoadFailure{chartview::ExitStatus::Software, *error};
+            }
+        }
+        if (options.describe) {
+            const std::string json = chartview::describeChart(chart.model(), caption);
+            if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
+                std::fflush(stdout) != 0) {
+                return chartview::LoadFailure{chartview::ExitStatus::IoError,
+                                              "cannot write the description to stdout"};
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        return chartview::LoadFailure{chartview::ExitStatus::Software,
+                                      "out of memory while drawing or describing the chart"};
+    }
+    return std::nullopt;
+}
+
 int render(const chartview::RenderOptions& options, const chartview::LaunchFields& fields) {
     qputenv("QT_QPA_PLATFORM", "offscreen");  // no display is needed, or used
     chartview::keepQtDiagnosticsQuiet();
@@ -40,25 +66,15 @@ int render(const chartview::RenderOptions& options, const chartview::LaunchField
 
     ChartLib::Chart chart;
     QString caption;
-    const auto failure = chartview::runLoadSequence(
+    auto outcome = chartview::runLoadSequence(
         fields, chart, [&caption](const QString& chosen) { caption = chosen; });
-    if (failure) {
-        return chartview::reportFailure(kProgram, *failure);
+    if (!outcome) {
+        // What the window's resize handling does at this client size.
+        chart.Move(0, 0, static_cast<float>(ChartLib::pixelsToTwips(options.size.width())),
+                   static_cast<float>(ChartLib::pixelsToTwips(options.size.height())));
+        outcome = writeOutputs(options, chart, caption);
     }
-    // What the window's resize handling does at this client size.
-    chart.Move(0, 0, static_cast<float>(ChartLib::pixelsToTwips(options.size.width())),
-               static_cast<float>(ChartLib::pixelsToTwips(options.size.height())));
-    if (!options.outputPath.isEmpty()) {
-        if (const auto error = chartview::exportChart(chart.model(), chart.size(), options.scale,
-                                                      options.outputPath)) {
-            return chartview::reportFailure(kProgram, {chartview::ExitStatus::Software, *error});
-        }
-    }
-    if (options.describe) {
-        const std::string json = chartview::describeChart(chart.model(), caption);
-        std::fwrite(json.data(), 1, json.size(), stdout);
-    }
-    return 0;
+    return outcome ? chartview::reportFailure(kProgram, *outcome) : 0;
 }
 
 }  // namespace
