@@ -16,7 +16,7 @@ namespace {
 
 // What is drawn over what: later layers cover earlier ones.
 enum class DrawLayer { Backdrop, Grid, Marks, Axes, Leaders, Texts, Legend };
-constexpr std::array kDrawOrder{DrawLayer::Backdrop, DrawLayer::Grid,  DrawLayer::Marks,
+constexpr std::array kDrawOrder{DrawLayer::Backdrop, DrawLayer::Grid,    DrawLayer::Marks,
                                 DrawLayer::Axes,     DrawLayer::Leaders, DrawLayer::Texts,
                                 DrawLayer::Legend};
 
@@ -43,10 +43,11 @@ void drawMarks(QPainter& painter, ShapePainter& shapes, const ChartGeometry& geo
     if (pie.radius <= 0) {
         return;
     }
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::Antialiasing, pie.smoothEdges);
     for (const FilledSlice& slice : pie.slices) {
         shapes.fillSlice(pie.center, pie.radius, slice);
     }
+    painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(hairline(ChartColors::outline()));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(pie.center, pie.radius, pie.radius);

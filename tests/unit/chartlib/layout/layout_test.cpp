@@ -54,12 +54,8 @@ TEST(IntervalColumn, FindsTheNearestFreePlace) {
         double desired;
         std::optional<double> expected;
     } const cases[] = {
-        {"free as asked", 50, 50},
-        {"pushed below", 110, 130},
-        {"pushed above", 92, 85},
-        {"gap just fits", 150, 145},
-        {"beyond reach", 200, 200},
-        {"held in bounds", -30, 0},
+        {"free as asked", 50, 50},   {"pushed below", 110, 130}, {"pushed above", 92, 85},
+        {"gap just fits", 150, 145}, {"beyond reach", 200, 200}, {"held in bounds", -30, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
