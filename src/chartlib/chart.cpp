@@ -14,6 +14,7 @@ Chart::Chart(QWidget* parent) : QWidget(parent) {
 
 void Chart::setChartData(DataArray&& table) {
     model_.setChartData(std::move(table));
+    barValues_ = scanBarValues(model_);
     update();
 }
 
@@ -46,13 +47,13 @@ QImage Chart::toImage(qreal devicePixelRatio) const {
     QImage image(size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
     QPainter painter(&image);
-    paintChart(painter, model_, QRectF(QPointF(0, 0), QSizeF(size())));
+    paintChart(painter, model_, barValues_, QRectF(QPointF(0, 0), QSizeF(size())));
     return image;
 }
 
 void Chart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintChart(painter, model_, QRectF(rect()));
+    paintChart(painter, model_, barValues_, QRectF(rect()));
 }
 
 }  // namespace ChartLib

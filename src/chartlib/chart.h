@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "chartlib/layout/bar_values.h"
 #include "chartlib/model/chart_model.h"
 #include "chartlib/model/object_model.h"
 
@@ -41,6 +42,9 @@ protected:
 
 private:
     ChartModel model_;
+    // The one pass over the values, made when the data is set: frames then cost what their
+    // pixels cost.
+    BarValues barValues_;
 };
 
 }  // namespace ChartLib

@@ -71,10 +71,6 @@ DataArray& DataArray::operator=(DataArray&& other) noexcept {
     return *this;
 }
 
-double DataArray::number(int row, int column) const {
-    return std::bit_cast<double>(slots_[at(row, column)]);
-}
-
 std::u16string_view DataArray::text(int row, int column) const {
     const std::size_t cell = at(row, column);
     if (kinds_[cell] != CellKind::Text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -31,7 +32,9 @@ public:
 
     CellKind kind(int row, int column) const { return kinds_[at(row, column)]; }
     // The number of a Number cell; for other kinds the result is meaningless.
-    double number(int row, int column) const;
+    double number(int row, int column) const {
+        return std::bit_cast<double>(slots_[at(row, column)]);
+    }
     // The text of a Text cell (any code units, zeros included); empty for other kinds.
     // Valid until the array is changed or destroyed.
     std::u16string_view text(int row, int column) const;

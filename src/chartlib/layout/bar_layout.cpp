@@ -31,12 +31,12 @@ void addLines(BarGeometry& bars, const std::vector<double>& tickYs, const ValueS
 
 }  // namespace
 
-BarGeometry layoutBars(const ChartModel& model, const QRectF& free, const TextMetrics& metrics) {
+BarGeometry layoutBars(const ChartModel& model, const BarValues& values, const QRectF& free,
+                       const TextMetrics& metrics) {
     BarGeometry bars;
     if (!(free.width() >= 1) || !(free.height() >= 1)) {
         return bars;
     }
-    const BarValues values = scanBarValues(model);
     const ValueRange& range = values.range;
     const AxisSettings& axisSettings = model.axis(kValueAxis);
     const NumberFormat format = parseNumberFormat(axisSettings.labelFormat);

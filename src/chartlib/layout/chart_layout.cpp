@@ -45,6 +45,11 @@ LegendSource legendSourceOf(const ChartModel& model) {
 }  // namespace
 
 ChartGeometry layoutChart(const ChartModel& model, const QRectF& area, const TextMetrics& metrics) {
+    return layoutChart(model, scanBarValues(model), area, metrics);
+}
+
+ChartGeometry layoutChart(const ChartModel& model, const BarValues& barValues, const QRectF& area,
+                          const TextMetrics& metrics) {
     ChartGeometry geometry;
     geometry.backdrop = sanitized(area);
     geometry.kind = model.chartType() == kChartType2dPie ? ChartKind::Pie : ChartKind::Bar;
@@ -60,7 +65,7 @@ ChartGeometry layoutChart(const ChartModel& model, const QRectF& area, const Tex
     if (geometry.kind == ChartKind::Pie) {
         geometry.pie = layoutPie(model, free, metrics);
     } else {
-        geometry.bar = layoutBars(model, free, metrics);
+        geometry.bar = layoutBars(model, barValues, free, metrics);
     }
     return geometry;
 }

@@ -136,9 +136,14 @@ void drawLayer(QPainter& painter, ShapePainter& shapes, const ChartGeometry& geo
 }  // namespace
 
 void paintChart(QPainter& painter, const ChartModel& model, const QRectF& area) {
+    paintChart(painter, model, scanBarValues(model), area);
+}
+
+void paintChart(QPainter& painter, const ChartModel& model, const BarValues& barValues,
+                const QRectF& area) {
     const QFont font = chartFont();
     const FontTextMetrics metrics(font);
-    const ChartGeometry geometry = layoutChart(model, area, metrics);
+    const ChartGeometry geometry = layoutChart(model, barValues, area, metrics);
     painter.save();
     painter.setFont(font);
     painter.setRenderHint(QPainter::TextAntialiasing, true);

@@ -63,7 +63,7 @@ TEST(PlotArea, CategoryStripBelowAndPlotMatchesTheSpan) {
 
 TEST(BarLayout, BarsStandOnZeroInRowThenSeriesOrder) {
     const ChartModel model = testing::barModel({{1000, 2000}, {-500, std::nullopt}, {kNaN, kInf}});
-    const BarGeometry bars = layoutBars(model, kFree, FakeTextMetrics());
+    const BarGeometry bars = layoutBars(model, scanBarValues(model), kFree, FakeTextMetrics());
     ASSERT_EQ(bars.bars.size(), 3u);
     const QRectF& first = bars.bars[0].rect;
     const QRectF& second = bars.bars[1].rect;
@@ -85,7 +85,7 @@ TEST(BarLayout, BarsStandOnZeroInRowThenSeriesOrder) {
 
 TEST(BarLayout, ValueAxisShowsWholeStepsForSmallValues) {
     const ChartModel model = testing::barModel({{0.2}, {1.4}, {2.9}});
-    const BarGeometry bars = layoutBars(model, kFree, FakeTextMetrics());
+    const BarGeometry bars = layoutBars(model, scanBarValues(model), kFree, FakeTextMetrics());
     QStringList texts;
     for (const TextBox& label : bars.valueLabels) {
         texts << label.text;
@@ -98,7 +98,8 @@ TEST(BarLayout, MillionRowsBecomeOneMarkPerPixelColumnAndSeries) {
     const ChartModel model = testing::generatedBarModel(rows, 2, [](int row, int series) {
         return series == 0 ? double(row % 1000) : -double(row % 777);
     });
-    const BarGeometry bars = layoutBars(model, QRectF(0, 0, 779, 530), FakeTextMetrics());
+    const BarGeometry bars =
+        layoutBars(model, scanBarValues(model), QRectF(0, 0, 779, 530), FakeTextMetrics());
     const auto columns = static_cast<std::size_t>(bars.plot.width());
     EXPECT_LE(bars.bars.size(), 2 * columns);
     EXPECT_GE(bars.bars.size(), 2 * columns - 2);
