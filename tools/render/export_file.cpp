@@ -33,6 +33,9 @@ bool writePng(const ChartLib::ChartModel& model, QSize size, double scale, QIODe
         ChartLib::paintChart(painter, model, QRectF(QPointF(0, 0), QSizeF(size)));
     }
     QImageWriter writer(&device, "png");
+    // A light zlib level: a chart compresses well anyway, and the default level makes
+    // encoding cost more than drawing.
+    writer.setQuality(80);
     return writer.write(image);
 }
 
