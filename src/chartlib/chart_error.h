@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 
 namespace ChartLib {
@@ -10,5 +11,10 @@ class ChartError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// Throws ChartError("<what> <value> is out of range low..high") unless low <= value <= high
+// ("... (there are none)" when high < low). Wide, so that an index turned 1-based cannot
+// overflow.
+void checkRange(const char* what, std::int64_t value, int low, int high);
 
 }  // namespace ChartLib

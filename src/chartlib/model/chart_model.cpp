@@ -14,21 +14,6 @@ namespace ChartLib {
 
 namespace {
 
-// Throws ChartError("<what> <value> is out of range low..high") unless low <= value <= high.
-// Wide, so that an index turned 1-based cannot overflow.
-void checkRange(const char* what, std::int64_t value, int low, int high) {
-    if (value >= low && value <= high) {
-        return;
-    }
-    std::string message = std::string(what) + ' ' + std::to_string(value) + " is out of range ";
-    if (high < low) {
-        message += "(there are none)";
-    } else {
-        message += std::to_string(low) + ".." + std::to_string(high);
-    }
-    throw ChartError(message);
-}
-
 bool columnHasNumber(const DataArray& data, int column) {
     for (int row = 0; row < data.rowCount(); ++row) {
         if (data.kind(row, column) == CellKind::Number) {

@@ -6,20 +6,6 @@ namespace ChartLib {
 
 namespace {
 
-// Throws ChartError("<what> <value> is out of range low..high") unless low <= value <= high.
-void checkRange(const char* what, int value, int low, int high) {
-    if (value >= low && value <= high) {
-        return;
-    }
-    std::string message = std::string(what) + ' ' + std::to_string(value) + " is out of range ";
-    if (high < low) {
-        message += "(there are none)";
-    } else {
-        message += std::to_string(low) + ".." + std::to_string(high);
-    }
-    throw ChartError(message);
-}
-
 void checkLabelLevel(int level) {
     if (level != 1) {
         throw ChartError("label level " + std::to_string(level) +
