@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     model.setAxisLabelFormat(1, QString::fromStdU16String(in.text()));
     model.setChartData(randomCells(in));
     styleSeries(model, in);
-    const int width = in.byte() << 2 | (in.byte() & 3);   // 0 .. 1023
+    const int width = in.byte() << 2 | (in.byte() & 3);  // 0 .. 1023
     const int height = in.byte() << 2 | (in.byte() & 3);
     QImage image(qMax(width, 1), qMax(height, 1), QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);

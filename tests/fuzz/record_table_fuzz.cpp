@@ -8,9 +8,8 @@
 #include <span>
 #include <string>
 
-#include "chart/chart_table.h"
+#include "chart/table_loader.h"
 #include "chartlib/model/chart_model.h"
-#include "input/record_reader.h"
 #include "render/describe_json.h"
 
 namespace {
@@ -44,25 +43,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool bar = data[0] & 1;
     const bool oneSeries = data[0] & 2;
     const MemoryFile file({data + 1, size - 1});
-    const auto length = chartview::takeFileLength(file.path());
-    if (!std::holds_alternative<std::int64_t>(length)) {
-        return 0;
-    }
-    const std::int64_t bytes = std::get<std::int64_t>(length);
-    const std::int64_t n = chartview::ChartTable::lastIndexFor(chartview::lastIndexFor(bytes));
-    if (n < 0) {
-        return 0;
-    }
     using Orientation = chartview::ChartTable::Orientation;
-    chartview::ChartTable table(bar ? Orientation::Bar : Orientation::Pie, n);
-    const bool read = chartview::readRecords(
-        file.path(), chartview::recordCountFor(bytes),
-        [&table](std::int64_t first, std::span<const std::byte> records) {
-            table.placeRecords(first, records);
-        });
-    if (!read) {
-        __builtin_trap();  // a memory file can always be read whole
+    auto loaded = chartview::loadChartTable(file.path(), bar ? Orientation::Bar : Orientation::Pie);
+    if (const auto* failure = std::get_if<chartview::LoadFailure>(&loaded)) {
+        if (failure->status == chartview::ExitStatus::IoError) {
+            __builtin_trap();  // a memory file can always be read whole
+        }
+        return 0;
     }
+    chartview::ChartTable& table = std::get<chartview::ChartTable>(loaded);
     if (oneSeries) {
         table.dropSecondSeries();
     }
