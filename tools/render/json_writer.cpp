@@ -5,8 +5,41 @@
 
 namespace chartview {
 
+void JsonWriter::beforeValue() {
+    if (afterKey_) {
+        afterKey_ = false;
+        return;
+    }
+    if (!firstInLevel_.empty()) {
+        if (!firstInLevel_.back()) {
+            out_ += ',';
+        }
+        firstInLevel_.back() = false;
+    }
+}
+
+void JsonWriter::open(char bracket) {
+    beforeValue();
+    out_ += bracket;
+    firstInLevel_.push_back(true);
+}
+
+void JsonWriter::close(char bracket) {
+    firstInLevel_.pop_back();
+    out_ += bracket;
+}
+
+void JsonWriter::key(const char* name) {
+    beforeValue();
+    out_ += '"';
+    out_ += name;
+    out_ += "\":";
+    afterKey_ = true;
+}
+
 void JsonWriter::string(QStringView text) {
     static constexpr char kHex[] = "0123456789abcdef";
+    beforeValue();
     out_ += '"';
     for (const QChar ch : text) {
         const char16_t unit = ch.unicode();
@@ -29,6 +62,7 @@ void JsonWriter::string(QStringView text) {
 }
 
 void JsonWriter::number(double value) {
+    beforeValue();
     if (std::isnan(value)) {
         out_ += "\"NaN\"";
     } else if (std::isinf(value)) {
@@ -46,13 +80,18 @@ void JsonWriter::number(double value) {
 }
 
 void JsonWriter::integer(long long value) {
+    beforeValue();
     out_ += std::to_string(value);
 }
 
-void JsonWriter::key(const char* name) {
-    out_ += '"';
-    out_ += name;
-    out_ += "\":";
+void JsonWriter::boolean(bool value) {
+    beforeValue();
+    out_ += value ? "true" : "false";
+}
+
+void JsonWriter::null() {
+    beforeValue();
+    out_ += "null";
 }
 
 }  // namespace chartview
