@@ -22,6 +22,14 @@ constexpr const char* kUsage =
     "Exit status: 0 closed by the user, 64 not exactly eight fields, 65 data file too short\n"
     "or too large, 66 data file not found, 70 internal failure, 74 read failure.\n";
 
+// Without a platform named and no display to reach, Qt would abort with a message of its
+// own; say plainly what is missing instead.
+bool displayReachable() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -41,6 +49,12 @@ int main(int argc, char** argv) {
 
     // Qt sees no arguments of ours, and an empty program name: an empty caption then stays
     // empty instead of falling back to the application name.
+    if (!displayReachable()) {
+        return chartview::reportFailure(
+            "chartview", {chartview::ExitStatus::Software,
+                          "no display: set DISPLAY or WAYLAND_DISPLAY (chartview-render draws "
+                          "without one)"});
+    }
     chartview::keepQtDiagnosticsQuiet();
     char programName[] = "";
     char* qtArgv[] = {programName, nullptr};

@@ -38,6 +38,15 @@ TEST(ChartviewCliTest, RefusesAnythingButEightFieldsSilently) {
     }
 }
 
+TEST(ChartviewCliTest, SaysSoWhenNoDisplayCanBeReached) {
+    TempFiles files;
+    const std::string path = files.write(u"d.dat"_s, encodeFile(numberedRecords(2)));
+    const ProcessResult result = runViewer({QString::fromStdString(path) + u"|A|B|0|0|x|y|1"_s});
+    EXPECT_EQ(result.exitCode, 70);
+    EXPECT_TRUE(result.err.startsWith("chartview: no display")) << result.err.toStdString();
+    EXPECT_EQ(result.err.count('\n'), 1);
+}
+
 TEST(ChartviewCliTest, HelpAndVersionPrintToStdout) {
     for (const QString& option : {u"--help"_s, u"--version"_s}) {
         const ProcessResult result = runViewer({option});
