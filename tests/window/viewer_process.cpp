@@ -29,8 +29,11 @@ QProcessEnvironment environmentOn(const QString& display) {
 
 }  // namespace
 
-ViewerProcess::ViewerProcess(const QString& argumentText, const QString& display) {
-    process_.setProcessEnvironment(environmentOn(display));
+ViewerProcess::ViewerProcess(const QString& argumentText, const QString& display,
+                             const QProcessEnvironment& extraEnvironment) {
+    QProcessEnvironment environment = environmentOn(display);
+    environment.insert(extraEnvironment);
+    process_.setProcessEnvironment(environment);
     process_.setWorkingDirectory(workingFolder_.path());
     process_.setStandardInputFile(QProcess::nullDevice());
     endWithTestBinary(process_);

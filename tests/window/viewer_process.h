@@ -13,8 +13,10 @@ namespace chartview::testing {
 // its output kept. Killed if still running when dropped.
 class ViewerProcess {
 public:
-    // Starts `chartview argumentText` on `display` (":N") through the xcb platform.
-    ViewerProcess(const QString& argumentText, const QString& display);
+    // Starts `chartview argumentText` on `display` (":N") through the xcb platform, with the
+    // variables of `extraEnvironment` (e.g. QT_SCALE_FACTOR) set on top of a quiet default.
+    ViewerProcess(const QString& argumentText, const QString& display,
+                  const QProcessEnvironment& extraEnvironment = {});
     ~ViewerProcess();
 
     ViewerProcess(const ViewerProcess&) = delete;

@@ -134,6 +134,13 @@ void XDisplay::requestClose(xcb_window_t window) {
     flush();
 }
 
+bool XDisplay::focus(xcb_window_t window) {
+    xcb_set_input_focus(connection_, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
+    const Reply<xcb_get_input_focus_reply_t> reply(
+        xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+    return reply && reply->focus == window;
+}
+
 QImage XDisplay::grab(xcb_window_t window) {
     const QSize windowSize = size(window);
     if (windowSize.isEmpty() ||

@@ -45,6 +45,9 @@ public:
 
     // Moves and resizes the window as a window manager would; returns at once.
     void moveResize(xcb_window_t window, const QRect& geometry);
+    // Gives the window the keyboard focus, as a window manager does on a click; true once the
+    // server reports the focus there. Keys typed from then on go to that window.
+    bool focus(xcb_window_t window);
     // Asks the window to close, as a window manager's close button does (WM_DELETE_WINDOW).
     void requestClose(xcb_window_t window);
     // The window's pixels as RGB32; a null image when the window is unmapped or not 24-bit
