@@ -14,7 +14,9 @@ Chart::Chart(QWidget* parent) : QWidget(parent) {
 
 void Chart::setChartData(DataArray&& table) {
     model_.setChartData(std::move(table));
-    barValues_ = scanBarValues(model_);
+    values_ = {};  // never describes other data, even when the pass below fails
+    values_ = scanChartValues(model_);
+    settingsChanged_ = false;
     update();
 }
 
@@ -29,6 +31,7 @@ void Chart::setChartType(int type) {
 }
 
 PlotRef Chart::Plot() {
+    settingsChanged_ = true;
     update();
     return PlotRef{model_};
 }
@@ -43,17 +46,25 @@ void Chart::Move(float left, std::int16_t top, float width, float height) {
                 twipsToPixels(height));
 }
 
+const ChartValues& Chart::valuesToDraw() const {
+    if (settingsChanged_) {
+        values_.pie.readLabelSettings(model_);
+        settingsChanged_ = false;
+    }
+    return values_;
+}
+
 QImage Chart::toImage(qreal devicePixelRatio) const {
     QImage image(size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
     QPainter painter(&image);
-    paintChart(painter, model_, barValues_, QRectF(QPointF(0, 0), QSizeF(size())));
+    paintChart(painter, model_, valuesToDraw(), QRectF(QPointF(0, 0), QSizeF(size())));
     return image;
 }
 
 void Chart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintChart(painter, model_, barValues_, QRectF(rect()));
+    paintChart(painter, model_, valuesToDraw(), QRectF(rect()));
 }
 
 }  // namespace ChartLib

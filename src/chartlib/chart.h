@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "chartlib/layout/bar_values.h"
+#include "chartlib/layout/chart_values.h"
 #include "chartlib/model/chart_model.h"
 #include "chartlib/model/object_model.h"
 
@@ -41,10 +41,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // What frames are drawn from: the one pass over the values, made when the data is set, so
+    // that frames then cost what their pixels cost. The series settings it keeps (which slices
+    // ask for a share label) are read again for the first frame after Plot() handed out a way
+    // to change them.
+    const ChartValues& valuesToDraw() const;
+
     ChartModel model_;
-    // The one pass over the values, made when the data is set: frames then cost what their
-    // pixels cost.
-    BarValues barValues_;
+    mutable ChartValues values_;
+    mutable bool settingsChanged_ = false;
 };
 
 }  // namespace ChartLib

@@ -13,7 +13,7 @@ class ChartModel;
 // share one (see bar_marks.h).
 inline constexpr int kMaxLayeredSeries = 8;
 
-// The values of a bar chart, read once per frame: their range and, for up to
+// The values of a bar chart, read once per data: their range and, for up to
 // kMaxLayeredSeries series, each series' block envelopes, from which the marks are made
 // without reading every value again.
 struct BarValues {

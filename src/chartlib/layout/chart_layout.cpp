@@ -45,10 +45,10 @@ LegendSource legendSourceOf(const ChartModel& model) {
 }  // namespace
 
 ChartGeometry layoutChart(const ChartModel& model, const QRectF& area, const TextMetrics& metrics) {
-    return layoutChart(model, scanBarValues(model), area, metrics);
+    return layoutChart(model, scanChartValues(model), area, metrics);
 }
 
-ChartGeometry layoutChart(const ChartModel& model, const BarValues& barValues, const QRectF& area,
+ChartGeometry layoutChart(const ChartModel& model, const ChartValues& values, const QRectF& area,
                           const TextMetrics& metrics) {
     ChartGeometry geometry;
     geometry.backdrop = sanitized(area);
@@ -63,9 +63,9 @@ ChartGeometry layoutChart(const ChartModel& model, const BarValues& barValues, c
         free = placed.rest;
     }
     if (geometry.kind == ChartKind::Pie) {
-        geometry.pie = layoutPie(model, free, metrics);
+        geometry.pie = layoutPie(model, values.pie, free, metrics);
     } else {
-        geometry.bar = layoutBars(model, barValues, free, metrics);
+        geometry.bar = layoutBars(model, values.bar, free, metrics);
     }
     return geometry;
 }

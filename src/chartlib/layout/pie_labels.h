@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "chartlib/layout/chart_geometry.h"
@@ -38,14 +39,22 @@ public:
     // Tries to label the slice whose middle is at `midDegrees` (clockwise from 12 o'clock);
     // `text()` gives its text. Returns whether the label was placed.
     bool place(double midDegrees, int series, FunctionRef<QString()> text) {
-        // Inline: a million slivers mostly aim where no room is left.
-        if (!(midDegrees >= 0 && midDegrees < 360) || bucketFull_.empty()) {
-            return false;
-        }
-        const auto bucket = std::min(static_cast<std::size_t>(midDegrees * bucketsPerDegree_),
-                                     bucketFull_.size() - 1);
-        return bucketFull_[bucket] == 0 && placeInBucket(bucket, series, text);
+        const std::optional<std::size_t> arc = arcOf(midDegrees);
+        return arc && !isFull(*arc) && placeInBucket(*arc, series, text);
     }
+
+    // The arc of about a pixel whose middle a label aimed at `midDegrees` aims at, or nullopt
+    // when place() puts no label there (outside [0, 360), or no circle). Arcs never go down
+    // as the angle goes up.
+    std::optional<std::size_t> arcOf(double midDegrees) const {
+        if (!(midDegrees >= 0 && midDegrees < 360) || bucketFull_.empty()) {
+            return std::nullopt;
+        }
+        return std::min(static_cast<std::size_t>(midDegrees * bucketsPerDegree_),
+                        bucketFull_.size() - 1);
+    }
+    // Whether `arc` (from arcOf) was found full: place() puts no further label there.
+    bool isFull(std::size_t arc) const { return bucketFull_[arc] != 0; }
 
     const std::vector<PieLabel>& labels() const { return labels_; }
     std::vector<PieLabel> takeLabels() { return std::move(labels_); }

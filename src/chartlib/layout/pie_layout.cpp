@@ -8,6 +8,7 @@
 
 #include "chartlib/format/number_format.h"
 #include "chartlib/layout/display_text.h"
+#include "chartlib/layout/pie_label_walk.h"
 #include "chartlib/layout/pie_labels.h"
 #include "chartlib/layout/pie_slices.h"
 #include "chartlib/layout/spacing.h"
@@ -21,61 +22,6 @@ namespace {
 // Past this many slices edges are drawn hard: antialiasing a thousand slivers costs about ten
 // times as much and lets the backdrop seep through the seams between them.
 constexpr std::size_t kMaxSmoothSlices = 64;
-
-// The value a series adds to the pie, or nullopt when it is no slice.
-std::optional<double> sliceValue(const ChartModel& model, int series) {
-    const std::optional<double> value = model.value(0, series);
-    if (!value || !std::isfinite(*value) || *value < 0) {
-        return std::nullopt;
-    }
-    return *value;
-}
-
-bool wantsShareLabel(const ChartModel& model, int series) {
-    const SeriesStyle& style = model.seriesStyle(series);
-    return style.labelLocation == kLocationOutside && (style.labelComponent & kComponentPercent);
-}
-
-struct PieScan {
-    double scale = 1;  // values are taken times this, so that their total stays finite
-    double total = 0;  // of the scaled values
-    int firstLabelled = -1;
-};
-
-double scaledTotal(const ChartModel& model, double scale) {
-    double total = 0;
-    for (int series = 0; series < model.seriesCount(); ++series) {
-        if (const std::optional<double> value = sliceValue(model, series)) {
-            total += *value * scale;
-        }
-    }
-    return total;
-}
-
-PieScan scanPie(const ChartModel& model) {
-    PieScan scan;
-    if (model.rowCount() <= 0) {
-        return scan;
-    }
-    for (int series = 0; series < model.seriesCount(); ++series) {
-        if (const std::optional<double> value = sliceValue(model, series)) {
-            scan.total += *value;
-            if (scan.firstLabelled < 0 && wantsShareLabel(model, series)) {
-                scan.firstLabelled = series;
-            }
-        }
-    }
-    if (!std::isfinite(scan.total)) {
-        // Only values near the largest double get here; scaled down, their small neighbours
-        // vanish, as they would in any share anyway.
-        scan.scale = std::ldexp(1.0, -64);
-        scan.total = scaledTotal(model, scan.scale);
-    }
-    if (!(scan.total > 0)) {
-        scan.firstLabelled = -1;  // no slice, so no label
-    }
-    return scan;
-}
 
 // Each series' percent format parsed once per frame, and only for labels made.
 class ShareFormats {
@@ -101,7 +47,7 @@ struct PieFrame {
     PieLabelFrame labels;
 };
 
-PieFrame framePie(const ChartModel& model, const QRectF& free, const PieScan& scan,
+PieFrame framePie(const ChartModel& model, const QRectF& free, int firstLabelled,
                   ShareFormats& formats, const TextMetrics& metrics) {
     const double line = metrics.lineHeight();
     PieFrame frame;
@@ -115,10 +61,10 @@ PieFrame framePie(const ChartModel& model, const QRectF& free, const PieScan& sc
     }
     double reserveX = 0;
     double reserveY = 0;
-    if (scan.firstLabelled >= 0) {
+    if (firstLabelled >= 0) {
         region.setBottom(std::max(region.top(), region.bottom() - line));
         frame.note = QRectF(free.left(), region.bottom(), free.width(), line);
-        reserveX = metrics.width(formats.text(scan.firstLabelled, 1.0)) + kPieLabelGap + kGap;
+        reserveX = metrics.width(formats.text(firstLabelled, 1.0)) + kPieLabelGap + kGap;
         reserveY = line + kPieLabelGap;
     }
     const double radius =
@@ -128,64 +74,56 @@ PieFrame framePie(const ChartModel& model, const QRectF& free, const PieScan& sc
     return frame;
 }
 
-// The slices drawn and the labels placed, from one pass over the slices in clockwise order.
-struct SliceWalk {
-    std::vector<PieSlice> slices;
-    std::vector<PieLabel> labels;
-    int labelsLeftOut = 0;
+// The first series with a share label, or -1 when no label is drawn.
+int firstLabelled(const PieValues& values) {
+    const int first = values.labelled().next(0);
+    return values.total() > 0 && first < values.seriesCount() ? first : -1;
+}
+
+std::vector<FilledSlice> filledSlices(const ChartModel& model, const PieValues& values,
+                                      double radius) {
+    // A slice narrower than a pixel along the rim merges with its neighbours.
+    const double minSpan = radius >= 1 ? 180.0 / (std::numbers::pi * radius) : 360;
+    std::vector<FilledSlice> filled;
+    for (const PieSlice& slice : mergeSlivers(values, minSpan)) {
+        filled.push_back({slice.startDegrees, slice.spanDegrees, seriesFill(model, slice.series)});
+    }
+    return filled;
+}
+
+struct ShareLabels {
+    std::vector<PieLabel> placed;
+    int leftOut = 0;
 };
 
-SliceWalk walkSlices(const ChartModel& model, const PieScan& scan, const PieFrame& frame,
-                     ShareFormats& formats, const TextMetrics& metrics) {
-    const double radius = frame.labels.radius;
-    // A slice narrower than a pixel along the rim merges with its neighbours.
-    SliverMerger merger(radius >= 1 ? 180.0 / (std::numbers::pi * radius) : 360);
+ShareLabels placeLabels(const ChartModel& model, const PieValues& values, const PieFrame& frame,
+                        ShareFormats& formats, const TextMetrics& metrics) {
     PieLabelPlacer placer(frame.labels, metrics);
-    const double degreesPerValue = 360.0 / scan.total;
-    double before = 0;  // sum of the scaled values before the current slice
-    double start = 0;
-    int wanted = 0;
-    int placed = 0;
-    for (int series = 0; series < model.seriesCount(); ++series) {
-        const std::optional<double> value = sliceValue(model, series);
-        if (!value) {
-            continue;
-        }
-        before += *value * scan.scale;
-        const double end = std::min(before * degreesPerValue, 360.0);
-        merger.add(series, end - start);
-        if (wantsShareLabel(model, series)) {
-            ++wanted;
-            placed += placer.place((start + end) / 2, series, [&] {
-                return formats.text(series, *value * scan.scale / scan.total);
-            });
-        }
-        start = end;
-    }
-    return {merger.finish(), placer.takeLabels(), wanted - placed};
+    const int placed = placeShareLabels(values, placer, [&](int series) {
+        const double value = *model.value(0, series) * values.scale();
+        return formats.text(series, value / values.total());
+    });
+    return {placer.takeLabels(), values.labelled().count() - placed};
 }
 
 }  // namespace
 
-PieGeometry layoutPie(const ChartModel& model, const QRectF& free, const TextMetrics& metrics) {
-    const PieScan scan = scanPie(model);
+PieGeometry layoutPie(const ChartModel& model, const PieValues& values, const QRectF& free,
+                      const TextMetrics& metrics) {
     ShareFormats formats(model);
-    const PieFrame frame = framePie(model, free, scan, formats, metrics);
+    const PieFrame frame = framePie(model, free, firstLabelled(values), formats, metrics);
     PieGeometry pie;
     pie.caption = frame.caption;
     pie.center = frame.labels.center;
     pie.radius = frame.labels.radius;
-    if (!(scan.total > 0)) {
+    if (!(values.total() > 0)) {
         return pie;
     }
-    SliceWalk walk = walkSlices(model, scan, frame, formats, metrics);
-    for (const PieSlice& slice : walk.slices) {
-        pie.slices.push_back(
-            {slice.startDegrees, slice.spanDegrees, seriesFill(model, slice.series)});
-    }
+    pie.slices = filledSlices(model, values, pie.radius);
     pie.smoothEdges = pie.slices.size() <= kMaxSmoothSlices;
-    pie.labels = std::move(walk.labels);
-    pie.labelsLeftOut = walk.labelsLeftOut;
+    ShareLabels labels = placeLabels(model, values, frame, formats, metrics);
+    pie.labels = std::move(labels.placed);
+    pie.labelsLeftOut = labels.leftOut;
     if (pie.labelsLeftOut > 0) {
         pie.more = {frame.note, fitText(moreText(pie.labelsLeftOut), frame.note.width(), metrics),
                     Qt::AlignLeft | Qt::AlignVCenter};

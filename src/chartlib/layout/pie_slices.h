@@ -6,6 +6,8 @@
 
 namespace ChartLib {
 
+class PieValues;
+
 // A slice as drawn, in degrees clockwise from 12 o'clock. A merged slice stands for several
 // neighbouring slivers; `series` is its largest member, whose fill it shows.
 struct PieSlice {
@@ -26,6 +28,9 @@ public:
 
     // The next slice clockwise; spans that are not positive and finite take no angle.
     void add(int series, double spanDegrees);
+    // The next slice clockwise, given by where it ends: running sums then give every drawn
+    // slice's ends exactly. An end that is not past the previous one takes no angle.
+    void addEndingAt(int series, double endDegrees);
     // The slices drawn, in order. Call once, after the last add().
     std::vector<PieSlice> finish();
 
@@ -33,12 +38,17 @@ private:
     void closeRun();
 
     double minSpan_;
-    double next_ = 0;  // where the next slice starts
+    double end_ = 0;  // where the last slice fed in ends
     PieSlice run_;
     double runLargest_ = -1;
     bool runOpen_ = false;
     std::vector<PieSlice> slices_;
 };
+
+// The slices SliverMerger(minSpanDegrees) gives when fed the counted slices of `values` in
+// series order by addEndingAt(series, values.endDegrees(series)), found without feeding them:
+// each drawn slice takes a few searches, so the cost follows the slices drawn, not the series.
+std::vector<PieSlice> mergeSlivers(const PieValues& values, double minSpanDegrees);
 
 // The point at `degrees` clockwise from 12 o'clock on the circle, in screen coordinates
 // (y grows downwards).

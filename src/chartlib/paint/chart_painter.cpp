@@ -136,14 +136,14 @@ void drawLayer(QPainter& painter, ShapePainter& shapes, const ChartGeometry& geo
 }  // namespace
 
 void paintChart(QPainter& painter, const ChartModel& model, const QRectF& area) {
-    paintChart(painter, model, scanBarValues(model), area);
+    paintChart(painter, model, scanChartValues(model), area);
 }
 
-void paintChart(QPainter& painter, const ChartModel& model, const BarValues& barValues,
+void paintChart(QPainter& painter, const ChartModel& model, const ChartValues& values,
                 const QRectF& area) {
     const QFont font = chartFont();
     const FontTextMetrics metrics(font);
-    const ChartGeometry geometry = layoutChart(model, barValues, area, metrics);
+    const ChartGeometry geometry = layoutChart(model, values, area, metrics);
     painter.save();
     painter.setFont(font);
     painter.setRenderHint(QPainter::TextAntialiasing, true);

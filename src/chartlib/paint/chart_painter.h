@@ -7,14 +7,14 @@ class QPainter;
 namespace ChartLib {
 
 class ChartModel;
-struct BarValues;
+struct ChartValues;
 
 // Draws the whole chart (backdrop, plot, axes, labels, legend) into `area`, in logical
 // pixels. The same call serves the widget and every export, so they show the same picture.
 void paintChart(QPainter& painter, const ChartModel& model, const QRectF& area);
-// The same, with the values' one pass made beforehand (scanBarValues), so that a frame costs
+// The same, with the values' one pass made beforehand (scanChartValues), so that a frame costs
 // what its pixels cost whatever the number of records.
-void paintChart(QPainter& painter, const ChartModel& model, const BarValues& barValues,
+void paintChart(QPainter& painter, const ChartModel& model, const ChartValues& values,
                 const QRectF& area);
 
 }  // namespace ChartLib

@@ -1,6 +1,7 @@
 #include "chartlib/paint/shape_painter.h"
 
-#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
 
 #include "chartlib/paint/hatch.h"
 
@@ -27,6 +28,11 @@ QImage hatchOver(const QImage& hatch, const QColor& ground) {
     return tile;
 }
 
+// Qt's raster engine hands a textured fill of 96 spans or more to its thread pool and waits
+// for the pool: a round trip that costs more than a thin slice's pixels. A hard-edged slice
+// has at most two spans a row, so bands of this many device rows stay below that.
+constexpr double kBandRows = 40;
+
 }  // namespace
 
 void ShapePainter::fillRect(const QRectF& rect, const Fill& fill) {
@@ -44,13 +50,44 @@ void ShapePainter::fillSlice(const QPointF& center, double radius, const FilledS
     // Qt counts degrees anticlockwise from 3 o'clock.
     path.arcTo(circle, 90.0 - slice.startDegrees, -slice.spanDegrees);
     path.closeSubpath();
-    painter_.fillPath(path, brushOf(slice.fill));
+    if (slice.fill.hatchCode >= 0 && painter_.testRenderHint(QPainter::Antialiasing)) {
+        fillSmoothHatched(path, slice.fill);
+    } else {
+        fillPath(path, brushOf(slice.fill));
+    }
+}
+
+void ShapePainter::fillSmoothHatched(const QPainterPath& path, const Fill& fill) {
+    if (fill.filled) {
+        painter_.fillPath(path, fill.color);
+    }
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    fillPath(path, hatchBrush(fill.hatchCode, fill.hatchInk));
+    painter_.setRenderHint(QPainter::Antialiasing, true);
 }
 
 void ShapePainter::drawText(const TextBox& text) {
     if (!text.text.isEmpty()) {
         painter_.drawText(text.box, static_cast<int>(text.align) | Qt::TextSingleLine, text.text);
     }
+}
+
+void ShapePainter::fillPath(const QPainterPath& path, const QBrush& brush) {
+    const QTransform& toDevice = painter_.deviceTransform();
+    if (brush.style() != Qt::TexturePattern || painter_.testRenderHint(QPainter::Antialiasing) ||
+        painter_.hasClipping() || toDevice.type() > QTransform::TxScale) {
+        painter_.fillPath(path, brush);
+        return;
+    }
+    const int step = std::max(1, static_cast<int>(kBandRows / std::abs(toDevice.m22())) - 1);
+    const QRect bounds = path.boundingRect().toAlignedRect();
+    for (int top = bounds.top(); top <= bounds.bottom(); top += step) {
+        // A row more than the step, so that no device row is left out at fractional scales:
+        // hard texture fills have opaque or clear pixels, so a row drawn twice is unchanged.
+        painter_.setClipRect(QRect(bounds.left(), top, bounds.width(), step + 1));
+        painter_.fillPath(path, brush);
+    }
+    painter_.setClipping(false);
 }
 
 QBrush ShapePainter::brushOf(const Fill& fill) {

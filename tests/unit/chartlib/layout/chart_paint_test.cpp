@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 
+#include "chartlib/chart.h"
 #include "chartlib/layout/chart_font.h"
 #include "chartlib/layout/chart_layout.h"
 #include "chartlib/layout/font_text_metrics.h"
@@ -107,6 +108,65 @@ TEST(ChartPaint, SingleSlicePieShowsAHundredPercentBesideIt) {
     EXPECT_GT(countPixels(image, box, 1, isDark), 10);
     // And no text pixels just beyond the label, between it and the circle's side.
     EXPECT_EQ(countPixels(image, box.translated(box.width() + 10, 0), 1, isDark), 0);
+}
+
+// A pie of `count` slices, from series 16 on patterned as the viewer patterns them.
+ChartModel patternedPie(int count) {
+    std::vector<double> values;
+    for (int i = 0; i < count; ++i) {
+        values.push_back(1 + (i * 37) % 101);
+    }
+    ChartModel model = testing::pieModel(values);
+    for (int s = 15; s < count; ++s) {
+        model.setBrushStyle(s, kBrushPattern);
+        model.setPatternIndex(s, s % kPatternCodeCount);
+        model.setPatternColor(s, kBlack);
+    }
+    return model;
+}
+
+// Textured slices are filled in bands of rows unless the painter clips already: the bands
+// must give the very pixels of one fill, at any scale.
+TEST(ChartPaint, HardEdgedSlicesLookTheSameFilledInBandsOrWhole) {
+    for (const int count : {100, 1000}) {
+        const ChartModel model = patternedPie(count);
+        for (const double scale : {1.0, 1.25, 1.5, 2.0}) {
+            SCOPED_TRACE(::testing::Message() << count << " slices at scale " << scale);
+            QImage whole(kSize * scale, QImage::Format_ARGB32_Premultiplied);
+            whole.setDevicePixelRatio(scale);
+            whole.fill(Qt::transparent);
+            QPainter painter(&whole);
+            painter.setClipRect(QRectF(QPointF(0, 0), QSizeF(kSize)));
+            paintChart(painter, model, QRectF(QPointF(0, 0), QSizeF(kSize)));
+            painter.end();
+            EXPECT_EQ(paintedImage(model, kSize, scale), whole);
+        }
+    }
+}
+
+TEST(ChartPaint, TheControlDrawsSettingsChangedAfterItsFirstFrame) {
+    Chart chart;
+    chart.resize(kSize);
+    DataArray data(2, 31);
+    for (int s = 0; s < 30; ++s) {
+        data.setNumber(1, s + 1, s + 1);
+    }
+    chart.setChartData(std::move(data));
+    chart.setChartType(kChartType2dPie);
+    const QImage before = chart.toImage(1);
+    for (int i = 1; i <= 30; ++i) {
+        DataPointLabelRef label =
+            chart.Plot().SeriesCollection().Item(i).DataPoints().Item(-1).DataPointLabel();
+        label.setLocationType(kLocationOutside);
+        label.setComponent(kComponentPercent);
+    }
+    QImage fresh(kSize, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&fresh);
+    paintChart(painter, chart.model(), QRectF(QPointF(0, 0), QSizeF(kSize)));
+    painter.end();
+    const QImage after = chart.toImage(1);
+    EXPECT_NE(after, before);
+    EXPECT_EQ(after, fresh);
 }
 
 TEST(ChartPaint, TextIsDrawnInThePixelSizedChartFont) {

@@ -4,7 +4,11 @@
 
 #include <cmath>
 #include <numeric>
+#include <random>
 #include <vector>
+
+#include "chartlib/layout/pie_values.h"
+#include "random_pies.h"
 
 namespace ChartLib {
 namespace {
@@ -69,6 +73,49 @@ TEST(SliverMerger, MergedSliceShowsItsLargestMember) {
     EXPECT_EQ(slices[0].members, 3);
     EXPECT_NEAR(slices[0].spanDegrees, 1.1, 1e-12);
     EXPECT_EQ(slices[1].series, 3);
+}
+
+// What the merger gives when fed every counted slice: the reference for mergeSlivers.
+std::vector<PieSlice> mergeEverySlice(const PieValues& values, double minSpan) {
+    SliverMerger merger(minSpan);
+    for (int series = 0; series < values.seriesCount(); ++series) {
+        if (values.counted().test(series)) {
+            merger.addEndingAt(series, values.endDegrees(series));
+        }
+    }
+    return merger.finish();
+}
+
+TEST(MergeSlivers, GivesWhatTheMergerGivesFedEverySlice) {
+    const struct {
+        const char* name;
+        int count;
+        testing::PieValueMix mix;
+    } cases[] = {
+        {"a few ordinary slices", 12, {}},
+        {"zeros, negatives and NaN", 3000, {0.2, 0.2, 0.2, 0.1, 0.1}},
+        {"mostly slivers", 20000, {0.01, 0.01, 0.01, 0.01, 0.95}},
+        {"only slivers and zeros", 50000, {0.3, 0, 0, 0, 0.7}},
+        {"nothing counts", 500, {0, 0.5, 0.5, 0, 0}},
+    };
+    std::mt19937 random(11);
+    for (const auto& c : cases) {
+        const auto values = testing::randomPieValues(random, c.count, c.mix);
+        const PieValues pie = PieValues::scan(testing::randomPieModel(random, values, 0));
+        for (const double minSpan : {360.0, 5.0, 0.26, 0.01, 1e-6, 0.0}) {
+            SCOPED_TRACE(::testing::Message() << c.name << ", min span " << minSpan);
+            const std::vector<PieSlice> expected = mergeEverySlice(pie, minSpan);
+            const std::vector<PieSlice> merged = mergeSlivers(pie, minSpan);
+            ASSERT_EQ(merged.size(), expected.size());
+            for (std::size_t i = 0; i < merged.size(); ++i) {
+                SCOPED_TRACE(i);
+                EXPECT_EQ(merged[i].startDegrees, expected[i].startDegrees);
+                EXPECT_EQ(merged[i].spanDegrees, expected[i].spanDegrees);
+                EXPECT_EQ(merged[i].series, expected[i].series);
+                EXPECT_EQ(merged[i].members, expected[i].members);
+            }
+        }
+    }
 }
 
 TEST(PointOnCircle, ZeroIsTwelveOClockAndAnglesGoClockwise) {
