@@ -4,10 +4,7 @@
 
 namespace ChartLib {
 
-void checkRange(const char* what, std::int64_t value, int low, int high) {
-    if (value >= low && value <= high) {
-        return;
-    }
+void throwOutOfRange(const char* what, std::int64_t value, int low, int high) {
     std::string message = std::string(what) + ' ' + std::to_string(value) + " is out of range ";
     if (high < low) {
         message += "(there are none)";

@@ -36,7 +36,8 @@ bool writePng(const ChartLib::ChartModel& model, QSize size, double scale, QIODe
     // A light zlib level: a chart compresses well anyway, and the default level makes
     // encoding cost more than drawing.
     writer.setQuality(80);
-    return writer.write(image);
+    // The chart is opaque: writing it without an alpha channel is a quarter less to encode.
+    return writer.write(image.convertToFormat(QImage::Format_RGB32));
 }
 
 bool writeSvg(const ChartLib::ChartModel& model, QSize size, QIODevice& device) {

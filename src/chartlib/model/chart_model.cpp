@@ -216,15 +216,6 @@ const QString& ChartModel::percentFormat(int series) const {
     return formatTexts_[seriesStyle(series).percentFormatId];
 }
 
-void ChartModel::checkSeries(int series) const {
-    // Reported in the control's 1-based terms.
-    checkRange("series", std::int64_t{series} + 1, 1, shape_.series);
-}
-
-void ChartModel::checkRow(int row) const {
-    checkRange("row", std::int64_t{row} + 1, 1, shape_.rows);
-}
-
 SeriesStyle& ChartModel::style(int series) {
     checkSeries(series);
     return series_[std::size_t(series)];

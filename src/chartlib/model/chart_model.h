@@ -92,8 +92,11 @@ public:
     const QString& percentFormat(int series) const;
 
 private:
-    void checkSeries(int series) const;
-    void checkRow(int row) const;
+    // Reported in the control's 1-based terms.
+    void checkSeries(int series) const {
+        checkRange("series", std::int64_t{series} + 1, 1, shape_.series);
+    }
+    void checkRow(int row) const { checkRange("row", std::int64_t{row} + 1, 1, shape_.rows); }
     SeriesStyle& style(int series);
 
     DataArray data_;
