@@ -54,17 +54,21 @@ const ChartValues& Chart::valuesToDraw() const {
     return values_;
 }
 
+void Chart::drawTo(QPainter& painter) const {
+    paintChart(painter, model_, valuesToDraw(), QRectF(QPointF(0, 0), QSizeF(size())));
+}
+
 QImage Chart::toImage(qreal devicePixelRatio) const {
     QImage image(size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
     QPainter painter(&image);
-    paintChart(painter, model_, valuesToDraw(), QRectF(QPointF(0, 0), QSizeF(size())));
+    drawTo(painter);
     return image;
 }
 
 void Chart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintChart(painter, model_, valuesToDraw(), QRectF(rect()));
+    drawTo(painter);
 }
 
 }  // namespace ChartLib

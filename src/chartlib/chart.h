@@ -33,6 +33,9 @@ public:
 
     const ChartModel& model() const { return model_; }
 
+    // Draws the chart at its current size, from (0, 0) in logical pixels: what the widget
+    // shows, for exports.
+    void drawTo(QPainter& painter) const;
     // The chart as drawn at its current size, at `devicePixelRatio` device pixels per
     // logical pixel (for copying to the clipboard).
     QImage toImage(qreal devicePixelRatio) const;

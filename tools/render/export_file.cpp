@@ -11,7 +11,7 @@
 
 #include <cmath>
 
-#include "chartlib/paint/chart_painter.h"
+#include "chartlib/chart.h"
 
 namespace chartview {
 
@@ -22,7 +22,7 @@ namespace {
 // One logical pixel is 1/96 inch on every device, so every format shows the same picture.
 constexpr int kLogicalDpi = 96;
 
-bool writePng(const ChartLib::ChartModel& model, QSize size, double scale, QIODevice& device) {
+bool writePng(const ChartLib::Chart& chart, QSize size, double scale, QIODevice& device) {
     const QSize pixels(static_cast<int>(std::ceil(size.width() * scale)),
                        static_cast<int>(std::ceil(size.height() * scale)));
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
@@ -30,7 +30,7 @@ bool writePng(const ChartLib::ChartModel& model, QSize size, double scale, QIODe
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        ChartLib::paintChart(painter, model, QRectF(QPointF(0, 0), QSizeF(size)));
+        chart.drawTo(painter);
     }
     QImageWriter writer(&device, "png");
     // A light zlib level: a chart compresses well anyway, and the default level makes
@@ -40,7 +40,7 @@ bool writePng(const ChartLib::ChartModel& model, QSize size, double scale, QIODe
     return writer.write(image.convertToFormat(QImage::Format_RGB32));
 }
 
-bool writeSvg(const ChartLib::ChartModel& model, QSize size, QIODevice& device) {
+bool writeSvg(const ChartLib::Chart& chart, QSize size, QIODevice& device) {
     QSvgGenerator svg;
     svg.setOutputDevice(&device);
     svg.setSize(size);
@@ -50,11 +50,11 @@ bool writeSvg(const ChartLib::ChartModel& model, QSize size, QIODevice& device) 
     if (!painter.begin(&svg)) {
         return false;
     }
-    ChartLib::paintChart(painter, model, QRectF(QPointF(0, 0), QSizeF(size)));
+    chart.drawTo(painter);
     return painter.end();
 }
 
-bool writePdf(const ChartLib::ChartModel& model, QSize size, QIODevice& device) {
+bool writePdf(const ChartLib::Chart& chart, QSize size, QIODevice& device) {
     QPdfWriter pdf(&device);
     pdf.setResolution(kLogicalDpi);
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -63,13 +63,13 @@ bool writePdf(const ChartLib::ChartModel& model, QSize size, QIODevice& device) 
     if (!painter.begin(&pdf)) {
         return false;
     }
-    ChartLib::paintChart(painter, model, QRectF(QPointF(0, 0), QSizeF(size)));
+    chart.drawTo(painter);
     return painter.end();
 }
 
 }  // namespace
 
-std::optional<std::string> exportChart(const ChartLib::ChartModel& model, QSize size, double scale,
+std::optional<std::string> exportChart(const ChartLib::Chart& chart, QSize size, double scale,
                                        const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -79,11 +79,11 @@ std::optional<std::string> exportChart(const ChartLib::ChartModel& model, QSize 
     const QString suffix = QFileInfo(path).suffix().toLower();
     bool drawn = false;
     if (suffix == u"png"_s) {
-        drawn = writePng(model, size, scale, file);
+        drawn = writePng(chart, size, scale, file);
     } else if (suffix == u"svg"_s) {
-        drawn = writeSvg(model, size, file);
+        drawn = writeSvg(chart, size, file);
     } else {
-        drawn = writePdf(model, size, file);
+        drawn = writePdf(chart, size, file);
     }
     if (!drawn || !file.commit()) {
         file.cancelWriting();

@@ -7,15 +7,15 @@
 #include <string>
 
 namespace ChartLib {
-class ChartModel;
+class Chart;
 }
 
 namespace chartview {
 
-// Draws the chart at `size` logical pixels into `path`: PNG (at device pixel ratio
+// Draws the chart, placed at `size` logical pixels, into `path`: PNG (at device pixel ratio
 // `scale`), SVG or PDF by the file's extension. The file appears whole or not at all
 // (written under a temporary name, then renamed). Returns why it failed, if it did.
-std::optional<std::string> exportChart(const ChartLib::ChartModel& model, QSize size, double scale,
+std::optional<std::string> exportChart(const ChartLib::Chart& chart, QSize size, double scale,
                                        const QString& path);
 
 }  // namespace chartview

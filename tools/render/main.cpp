@@ -36,8 +36,8 @@ chartview::LoadOutcome writeOutputs(const chartview::RenderOptions& options,
                                     const ChartLib::Chart& chart, const QString& caption) {
     try {
         if (!options.outputPath.isEmpty()) {
-            if (const auto error = chartview::exportChart(chart.model(), chart.size(),
-                                                          options.scale, options.outputPath)) {
+            if (const auto error = chartview::exportChart(chart, chart.size(), options.scale,
+                                                          options.outputPath)) {
                 return chartview::LoadFailure{chartview::ExitStatus::Software, *error};
             }
         }

@@ -70,6 +70,7 @@ void ChartModel::setChartData(DataArray&& data) {
     seriesLabels_.clear();
     formatTexts_.assign(1, QString());
     formatIds_.clear();
+    lastFormatId_ = 0;
 }
 
 QString ChartModel::rowLabel(int row) const {
@@ -196,7 +197,9 @@ void ChartModel::setLabelComponent(int series, int component) {
 void ChartModel::setPercentFormat(int series, const QString& format) {
     checkSeries(series);
     std::uint32_t id = 0;
-    if (!format.isEmpty()) {
+    if (format == formatTexts_[lastFormatId_]) {
+        id = lastFormatId_;  // the common case: every series given the same format in turn
+    } else if (!format.isEmpty()) {
         id = formatIds_.value(format, 0);
         if (id == 0) {
             if (formatTexts_.size() >= std::numeric_limits<std::uint32_t>::max()) {
@@ -207,6 +210,7 @@ void ChartModel::setPercentFormat(int series, const QString& format) {
             formatIds_.insert(format, id);
         }
     }
+    lastFormatId_ = id;
     SeriesStyle& target = style(series);
     target.percentFormatId = id;
     target.setMask |= kPercentFormatSet;

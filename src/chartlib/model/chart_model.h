@@ -106,6 +106,7 @@ private:
     std::unordered_map<int, QString> seriesLabels_;
     std::vector<QString> formatTexts_{QString()};  // interned, id 0 = ""
     QHash<QString, std::uint32_t> formatIds_;
+    std::uint32_t lastFormatId_ = 0;
     std::array<AxisSettings, kAxisCount> axes_{};
     bool showLegend_ = false;
     int chartType_ = kChartType2dBar;
