@@ -6,6 +6,8 @@
 #include <string>
 
 #include "support/record_files.h"
+#include "window/refused_starts.h"
+#include "window/viewer_platform.h"
 #include "window/viewer_process.h"
 #include "window/window_fixture.h"
 #include "window/x_display.h"
@@ -23,7 +25,7 @@ TEST_F(ChartviewWindowTest, BarChartWindowKeepsTheChartOverItsClientAreaAndClose
     ASSERT_TRUE(watcher.isOpen());
     watcher.watchRoot();
 
-    ViewerProcess viewer(data + u"|Sales 2025|Other|0|0|Units|Cost|1"_s, display());
+    ViewerProcess viewer(data + u"|Sales 2025|Other|0|0|Units|Cost|1"_s, xcbPlatform(display()));
     ASSERT_TRUE(viewer.started());
     const xcb_window_t window = shownWindowOf(viewer);
     ASSERT_NE(window, XCB_WINDOW_NONE);
@@ -60,7 +62,7 @@ TEST_F(ChartviewWindowTest, CaptionsAreShownExactly) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ViewerProcess viewer(data + u"|"_s + c.fields, display());
+        ViewerProcess viewer(data + u"|"_s + c.fields, xcbPlatform(display()));
         ASSERT_TRUE(viewer.started());
         const xcb_window_t window = shownWindowOf(viewer);
         ASSERT_NE(window, XCB_WINDOW_NONE);
@@ -81,26 +83,15 @@ TEST_F(ChartviewWindowTest, RefusedStartsNeverMapAWindow) {
     XDisplay watcher(display());
     ASSERT_TRUE(watcher.isOpen());
     watcher.watchRoot();
-    struct Case {
-        const char* name;
-        QString argumentText;
-        int status;
-        int stderrLines;
-    };
-    const Case cases[] = {
-        {"seven fields", u"a|b|c|d|e|f|g"_s, 64, 0},
-        {"missing data file",
-         QString::fromStdString(files.path(u"none.dat"_s)) + u"|A|B|0|0|x|y|1"_s, 66, 1},
-    };
-    for (const Case& c : cases) {
+    for (const RefusedStart& c : refusedStarts(files)) {
         SCOPED_TRACE(c.name);
         watcher.takeRootActivity();
-        ViewerProcess viewer(c.argumentText, display());
+        ViewerProcess viewer(c.argumentText, xcbPlatform(display()));
         ASSERT_TRUE(viewer.started());
         ASSERT_TRUE(viewer.waitForEnd(kExitLimitMs)) << "still running";
         const ProcessResult result = viewer.result();
         EXPECT_EQ(result.exitCode, c.status);
-        EXPECT_EQ(result.err.count('\n'), c.stderrLines) << result.err.toStdString();
+        EXPECT_EQ(result.err.count('\n'), c.messageLines) << result.err.toStdString();
         EXPECT_TRUE(result.err.isEmpty() || result.err.startsWith("chartview: "));
         const RootActivity activity = watcher.takeRootActivity();
         EXPECT_EQ(activity.mapCount, 0);

@@ -9,6 +9,7 @@
 
 #include "support/process.h"
 #include "support/record_files.h"
+#include "window/viewer_platform.h"
 #include "window/viewer_process.h"
 #include "window/window_fixture.h"
 #include "window/x_selection.h"
@@ -87,7 +88,7 @@ TEST_F(DesktopHabitsTest, CloseKeysEndTheViewerQuietly) {
     TempFiles files;
     for (const QString& keys : {u"ctrl+w"_s, u"ctrl+q"_s}) {
         SCOPED_TRACE(keys.toStdString());
-        ViewerProcess viewer(barChartArgument(files), display());
+        ViewerProcess viewer(barChartArgument(files), xcbPlatform(display()));
         ASSERT_TRUE(viewer.started());
         const xcb_window_t window = shownWindowOf(viewer);
         ASSERT_NE(window, XCB_WINDOW_NONE);
@@ -98,7 +99,7 @@ TEST_F(DesktopHabitsTest, CloseKeysEndTheViewerQuietly) {
 
 TEST_F(DesktopHabitsTest, CtrlCPutsTheShownChartOnTheClipboardAsPng) {
     TempFiles files;
-    ViewerProcess viewer(barChartArgument(files), display());
+    ViewerProcess viewer(barChartArgument(files), xcbPlatform(display()));
     ASSERT_TRUE(viewer.started());
     const xcb_window_t window = shownWindowOf(viewer);
     ASSERT_NE(window, XCB_WINDOW_NONE);
@@ -137,7 +138,7 @@ TEST_F(DesktopHabitsTest, DoubledScaleDrawsAtDeviceResolution) {
 
     QProcessEnvironment doubled;
     doubled.insert(u"QT_SCALE_FACTOR"_s, u"2"_s);
-    ViewerProcess viewer(argument, display(), doubled);
+    ViewerProcess viewer(argument, xcbPlatform(display(), doubled));
     ASSERT_TRUE(viewer.started());
     const xcb_window_t window = shownWindowOf(viewer);
     ASSERT_NE(window, XCB_WINDOW_NONE);

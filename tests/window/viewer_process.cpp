@@ -1,5 +1,6 @@
 #include "window/viewer_process.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 
 #include "window/child_guard.h"
@@ -9,33 +10,17 @@ namespace chartview::testing {
 using namespace Qt::StringLiterals;
 
 namespace {
-
 constexpr int kStartLimitMs = 10000;
 constexpr int kStopLimitMs = 5000;
-
-// The test binary's environment, with the viewer sent to the X display and nothing left
-// that would change its scale or bring Qt's own log lines to stderr.
-QProcessEnvironment environmentOn(const QString& display) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& name :
-         {u"WAYLAND_DISPLAY"_s, u"QT_SCALE_FACTOR"_s, u"QT_SCREEN_SCALE_FACTORS"_s,
-          u"QT_LOGGING_RULES"_s, u"QT_MESSAGE_PATTERN"_s}) {
-        environment.remove(name);
-    }
-    environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-    environment.insert(u"DISPLAY"_s, display);
-    return environment;
-}
-
+constexpr int kPollStepMs = 10;
 }  // namespace
 
-ViewerProcess::ViewerProcess(const QString& argumentText, const QString& display,
-                             const QProcessEnvironment& extraEnvironment) {
-    QProcessEnvironment environment = environmentOn(display);
-    environment.insert(extraEnvironment);
-    process_.setProcessEnvironment(environment);
+ViewerProcess::ViewerProcess(const QString& argumentText, const QProcessEnvironment& platform) {
+    process_.setProcessEnvironment(platform);
     process_.setWorkingDirectory(workingFolder_.path());
     process_.setStandardInputFile(QProcess::nullDevice());
+    // waitForReadyRead() then wakes up for stderr, not for stdout.
+    process_.setReadChannel(QProcess::StandardError);
     endWithTestBinary(process_);
     process_.start(builtProgram(u"chartview"_s), {argumentText});
     started_ = workingFolder_.isValid() && process_.waitForStarted(kStartLimitMs);
@@ -46,6 +31,19 @@ ViewerProcess::~ViewerProcess() {
         process_.kill();
         process_.waitForFinished(kStopLimitMs);
     }
+}
+
+bool ViewerProcess::waitForStderr(const std::function<bool(const QByteArray&)>& condition,
+                                  int limitMs) {
+    const QDeadlineTimer deadline(limitMs);
+    while (process_.state() == QProcess::Running && !deadline.hasExpired()) {
+        process_.waitForReadyRead(kPollStepMs);
+        err_ += process_.readAllStandardError();
+        if (condition(err_)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool ViewerProcess::waitForEnd(int limitMs) {
@@ -64,8 +62,10 @@ ProcessResult ViewerProcess::result() {
     result.finished = true;
     result.crashed = process_.exitStatus() == QProcess::CrashExit;
     result.exitCode = process_.exitCode();
-    result.out = process_.readAllStandardOutput();
-    result.err = process_.readAllStandardError();
+    out_ += process_.readAllStandardOutput();
+    err_ += process_.readAllStandardError();
+    result.out = out_;
+    result.err = err_;
     return result;
 }
 

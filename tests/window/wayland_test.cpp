@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "support/record_files.h"
+#include "window/refused_starts.h"
+#include "window/viewer_platform.h"
+#include "window/viewer_process.h"
 #include "window/wayland_trace.h"
-#include "window/wayland_viewer.h"
 #include "window/weston_server.h"
 #include "window/window_fixture.h"
 
@@ -58,7 +60,8 @@ TEST_F(WaylandTest, BarChartWindowIsShownWithItsExactCaptionAndStaysUp) {
     TempFiles files;
     const QString data =
         QString::fromStdString(files.write(u"sales.dat"_s, encodeFile(numberedRecords(6))));
-    WaylandViewer viewer(data + u"|Sales 2025|Other|0|0|Units|Cost|1"_s, *compositor_);
+    ViewerProcess viewer(data + u"|Sales 2025|Other|0|0|Units|Cost|1"_s,
+                         waylandPlatform(*compositor_));
     ASSERT_TRUE(viewer.started());
 
     if (!viewer.waitForStderr(anyToplevelShown, kWindowLimitMs)) {
@@ -81,21 +84,9 @@ TEST_F(WaylandTest, BarChartWindowIsShownWithItsExactCaptionAndStaysUp) {
 
 TEST_F(WaylandTest, RefusedStartsShowNoWindowAndSayOnlyTheirOwnLine) {
     TempFiles files;
-    struct Case {
-        const char* name;
-        QString argumentText;
-        int status;
-        int messageLines;  // of chartview's own, besides the protocol trace
-    };
-    const Case cases[] = {
-        {"seven fields", u"a|b|c|d|e|f|g"_s, 64, 0},
-        // Refused only after Qt has connected to the compositor.
-        {"missing data file",
-         QString::fromStdString(files.path(u"none.dat"_s)) + u"|A|B|0|0|x|y|1"_s, 66, 1},
-    };
-    for (const Case& c : cases) {
+    for (const RefusedStart& c : refusedStarts(files)) {
         SCOPED_TRACE(c.name);
-        WaylandViewer viewer(c.argumentText, *compositor_);
+        ViewerProcess viewer(c.argumentText, waylandPlatform(*compositor_));
         ASSERT_TRUE(viewer.started());
         ASSERT_TRUE(viewer.waitForEnd(kExitLimitMs)) << "still running";
         const ProcessResult result = viewer.result();

@@ -5,16 +5,12 @@
 #include <QFileInfo>
 #include <QProcessEnvironment>
 
-#include "window/child_guard.h"
-
 namespace chartview::testing {
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kStartLimitMs = 15000;
-constexpr int kStopLimitMs = 5000;
 constexpr int kPollStepMs = 10;
 const QString kSocketName = u"chartview-wayland"_s;
 
@@ -65,52 +61,35 @@ WestonServer::WestonServer() {
                                    u"--config="_s + config,
                                    u"--socket="_s + kSocketName,
                                    u"--idle-time=0"_s};
-    process_.setProcessEnvironment(westonEnvironment(runtimeDir_.path()));
-    process_.setStandardInputFile(QProcess::nullDevice());
-    process_.setStandardOutputFile(runtimeDir_.filePath(u"weston.log"_s));
-    process_.setStandardErrorFile(runtimeDir_.filePath(u"weston.log"_s), QIODevice::Append);
-    endWithTestBinary(process_);
-    process_.start(u"weston"_s, arguments);
-    if (!process_.waitForStarted(kStartLimitMs)) {
-        failure_ =
-            u"cannot run weston (is the weston package installed?): "_s + process_.errorString();
+    const QString logPath = runtimeDir_.filePath(u"weston.log"_s);
+    QProcess& process = server_.process();
+    process.setProcessEnvironment(westonEnvironment(runtimeDir_.path()));
+    process.setStandardOutputFile(logPath);
+    process.setStandardErrorFile(logPath, QIODevice::Append);
+    failure_ = server_.start(u"weston"_s, arguments, u"weston"_s);
+    if (!failure_.isEmpty()) {
         return;
     }
     if (!waitForSocket(kSocketName)) {
         failure_ = u"weston made no socket within %1 ms; its output:\n%2"_s.arg(
-            QString::number(kStartLimitMs), log());
+            QString::number(kServerStartLimitMs), serverLog(logPath));
         return;
     }
     socketName_ = kSocketName;
-}
-
-WestonServer::~WestonServer() {
-    if (process_.state() == QProcess::NotRunning) {
-        return;
-    }
-    process_.terminate();
-    if (!process_.waitForFinished(kStopLimitMs)) {
-        process_.kill();
-        process_.waitForFinished(kStopLimitMs);
-    }
 }
 
 // Weston serves no client before its whole start-up (shell included) is done, so a client
 // that connects as soon as the socket exists still finds every global it needs.
 bool WestonServer::waitForSocket(const QString& name) {
     const QString path = runtimeDir_.filePath(name);
-    const QDeadlineTimer deadline(kStartLimitMs);
+    const QDeadlineTimer deadline(kServerStartLimitMs);
+    QProcess& process = server_.process();
     while (!QFileInfo(path).exists()) {
-        if (deadline.hasExpired() || process_.waitForFinished(kPollStepMs)) {
+        if (deadline.hasExpired() || process.waitForFinished(kPollStepMs)) {
             return false;
         }
     }
-    return process_.state() == QProcess::Running;
-}
-
-QString WestonServer::log() const {
-    QFile log(runtimeDir_.filePath(u"weston.log"_s));
-    return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
+    return process.state() == QProcess::Running;
 }
 
 }  // namespace chartview::testing

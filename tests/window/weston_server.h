@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
+
+#include "window/child_server.h"
 
 namespace chartview::testing {
 
@@ -12,10 +13,8 @@ namespace chartview::testing {
 class WestonServer {
 public:
     // Starts the compositor and waits until its socket is there. On failure socketName() is
-    // empty and failure() says why, with the compositor's own output.
+    // empty and failure() says why, with the compositor's own output. Stopped when dropped.
     WestonServer();
-    // Stops the compositor.
-    ~WestonServer();
 
     WestonServer(const WestonServer&) = delete;
     WestonServer& operator=(const WestonServer&) = delete;
@@ -30,10 +29,9 @@ private:
     // The path of a config file made for these tests, or empty when it cannot be written.
     QString writeConfig();
     bool waitForSocket(const QString& name);
-    QString log() const;
 
     QTemporaryDir runtimeDir_;
-    QProcess process_;
+    ChildServer server_;
     QString socketName_;
     QString failure_;
 };

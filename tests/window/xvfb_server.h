@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
+
+#include "window/child_server.h"
 
 namespace chartview::testing {
 
@@ -11,10 +12,8 @@ namespace chartview::testing {
 class XvfbServer {
 public:
     // Starts the server and waits until it accepts clients. On failure display() is empty
-    // and failure() says why, with the server's own output.
+    // and failure() says why, with the server's own output. Stopped when dropped.
     XvfbServer();
-    // Stops the server.
-    ~XvfbServer();
 
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
@@ -24,10 +23,8 @@ public:
     QString failure() const { return failure_; }
 
 private:
-    QString serverLog() const;
-
     QTemporaryDir logDir_;
-    QProcess process_;
+    ChildServer server_;
     QString display_;
     QString failure_;
 };
