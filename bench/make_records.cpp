@@ -2,30 +2,24 @@
 // sawtooth, Value2 a slower one. Usage: make_records COUNT FILE
 #include <QFile>
 #include <QSaveFile>
-#include <QtEndian>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "data/record_encoder.h"
+
 namespace {
 
-constexpr int kRecordSize = 400;
-
-void putRecord(char* at, long long index) {
-    std::memset(at, 0, kRecordSize);
+chartview::ChartRecord benchRecord(long long index) {
+    chartview::ChartRecord record;
     const std::string label = "Item " + std::to_string(index);
-    for (std::size_t i = 0; i < label.size() && i < 64; ++i) {
-        qToLittleEndian<quint16>(static_cast<quint16>(label[i]), at + 2 * i);
-    }
-    const double value1 = static_cast<double>(index % 1000) * 13.0;
-    const double value2 = static_cast<double>(index % 777) * 17.0;
-    quint64 bits;
-    std::memcpy(&bits, &value1, sizeof bits);
-    qToLittleEndian(bits, at + 256);
-    std::memcpy(&bits, &value2, sizeof bits);
-    qToLittleEndian(bits, at + 392);
+    std::copy(label.begin(), label.end(), record.label.begin());  // ASCII: one unit a char
+    record.value1 = static_cast<double>(index % 1000) * 13.0;
+    record.value2 = static_cast<double>(index % 777) * 17.0;
+    return record;
 }
 
 }  // namespace
@@ -42,13 +36,14 @@ int main(int argc, char** argv) {
         return 73;
     }
     constexpr long long kChunk = 4096;
-    QByteArray chunk(kChunk * kRecordSize, '\0');
+    QByteArray chunk(kChunk * chartview::kRecordSize, '\0');
     for (long long first = 0; first < count; first += kChunk) {
         const long long n = std::min(kChunk, count - first);
         for (long long i = 0; i < n; ++i) {
-            putRecord(chunk.data() + i * kRecordSize, first + i);
+            const auto bytes = chartview::data::encodeRecord(benchRecord(first + i));
+            std::memcpy(chunk.data() + i * chartview::kRecordSize, bytes.data(), bytes.size());
         }
-        file.write(chunk.constData(), n * kRecordSize);
+        file.write(chunk.constData(), n * chartview::kRecordSize);
     }
     return file.commit() ? 0 : 74;
 }
